@@ -17,9 +17,9 @@ struct Context {
   std::filesystem::path programFolder;  // folder of the running executable
   int debugLevel = 0;
   Variant variant = Variant::Console;
-  char decimalSymbol = '.';             // the locale's decimal symbol
-  std::string appTitle = "Zantrel";     // title of message boxes
-  LanguageTable* language = nullptr;    // none: texts stay English
+  char decimalSymbol = '.';           // the locale's decimal symbol
+  std::string appTitle = "Zantrel";   // title of message boxes
+  LanguageTable* language = nullptr;  // none: texts stay English
 
   // Open-failure box of the log: shown once, again only after a write succeeded.
   bool logFailureShown = false;

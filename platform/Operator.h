@@ -28,9 +28,7 @@ class Operator {
   // Hourglass pointer on and off around long operations.
   virtual void SetBusy(bool /*busy*/) {}
 
-  void Message(const std::string& text, const std::string& title) {
-    Box(text, title, Buttons::Ok);
-  }
+  void Message(const std::string& text, const std::string& title) { Box(text, title, Buttons::Ok); }
   bool YesNo(const std::string& text, const std::string& title) {
     return Box(text, title, Buttons::YesNo) == Answer::Yes;
   }

@@ -20,7 +20,8 @@ class Shell {
   // Lets the operator pick the program that opens the file.
   virtual ShellResult OpenWith(const std::string& file) = 0;
   // Starts a program with its arguments, each passed as one argument. Returns the process id.
-  virtual std::optional<long> Start(const std::string& program, const std::vector<std::string>& args,
+  virtual std::optional<long> Start(const std::string& program,
+                                    const std::vector<std::string>& args,
                                     const std::string& folder) = 0;
   // Whether the process is still running.
   virtual bool IsRunning(long pid) = 0;

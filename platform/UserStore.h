@@ -11,7 +11,8 @@ class UserStore {
 
   // The application's own area.
   virtual std::optional<std::string> Get(const std::string& section, const std::string& key) = 0;
-  virtual void Set(const std::string& section, const std::string& key, const std::string& value) = 0;
+  virtual void Set(const std::string& section, const std::string& key,
+                   const std::string& value) = 0;
 
   // A value under the current user's root, by key path ("Software\Maker\App\Settings").
   // kind 1: string, 4: 32-bit number (stored as its decimal text); other kinds are ignored.

@@ -17,7 +17,10 @@ class TestClock : public Clock {
   bool WaitWhile(const std::function<bool()>& condition, Ms timeout, Ms poll) override;
 
   void Set(std::chrono::system_clock::time_point when) { now_ = when; }
-  void Advance(Ms duration) { now_ += duration; slept_ += duration; }
+  void Advance(Ms duration) {
+    now_ += duration;
+    slept_ += duration;
+  }
   // Total virtual time spent waiting and sleeping.
   Ms Slept() const { return slept_; }
   // Called at every ProcessEvents: stands in for window events and timers.
