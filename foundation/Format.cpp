@@ -38,6 +38,10 @@ std::string Canonical(std::string_view text) {
 
 std::string FormatFixed(double value, int decimals) {
   if (decimals < 0) decimals = 0;
+  // Halves round away from zero, as number formats do, not to even as printf does.
+  const double scale = std::pow(10.0, decimals);
+  if (std::isfinite(value) && std::fabs(value * scale) < 1e15)
+    value = std::round(value * scale) / scale;
   char buffer[512];
   std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
   std::string s = buffer;

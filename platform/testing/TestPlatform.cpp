@@ -57,6 +57,7 @@ bool TestPlatform::LogHas(const std::string& part) const {
 }
 
 void TestPlatform::UseLanguage(int languageNumber) {
+  context.language = nullptr;
   language_ = std::make_unique<LanguageTable>(folder_);
   language_->loadLanguage(languageNumber);
   context.language = language_.get();
