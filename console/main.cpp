@@ -13,6 +13,7 @@
 #include "foundation/TextFile.h"
 #include "platform/Drives.h"
 #include "platform/qt/ProgramPlatform.h"
+#include "platform/qt/QtText.h"
 
 using namespace zantrel;
 
@@ -31,7 +32,7 @@ int main(int argc, char** argv) {
 
     ConsoleState state;
     Startup startup(state, executable, decimal.isEmpty() ? '.' : decimal[0].toLatin1());
-    frmMain mainWindow(state);
+    frmMain mainWindow(state, nullptr);
     std::unique_ptr<frmSplash> splash;
     try {
       // The splash needs the program folder and product name, which the first steps settle;
@@ -57,7 +58,9 @@ int main(int argc, char** argv) {
       } lazy(splash, state);
 
       startup.Initialise(commandLine, &lazy);
-      mainWindow.setWindowTitle(QString::fromStdString(state.productName));
+      mainWindow.setWindowTitle(ToQString(state.productName));
+      mainWindow.SetLanguageTable(&startup.Language());
+      mainWindow.CheckLanguage(state.language);
       startup.Load(&lazy);
     } catch (const FileError& error) {
       // An unwritable program folder: say so instead of dying without a word.

@@ -16,6 +16,7 @@
 #include "foundation/Debug.h"
 #include "foundation/FileOps.h"
 #include "foundation/Lang.h"
+#include "platform/qt/QtText.h"
 
 namespace zantrel {
 
@@ -38,7 +39,7 @@ frmSplash::frmSplash(const std::string& productName, const std::string& logoFile
   logo->setFixedSize(kLogoFrame, kLogoFrame);
   DebugLog("Logo is: " + logoFile, 10);
   if (FileExists(logoFile, true)) {
-    QPixmap picture(QString::fromStdString(logoFile));
+    QPixmap picture(PathToQString(logoFile));
     if (!picture.isNull()) {
       const LogoPlace place = FitLogo(kLogoFrame, kLogoFrame, picture.width(), picture.height());
       QPixmap canvas(kLogoFrame, kLogoFrame);
@@ -52,24 +53,23 @@ frmSplash::frmSplash(const std::string& productName, const std::string& logoFile
     }
   }
 
-  auto* product = new QLabel(QString::fromStdString(productName), frame);
+  auto* product = new QLabel(ToQString(productName), frame);
   product->setObjectName("lblProductName");
   QFont big = product->font();
   big.setPointSize(big.pointSize() + 8);
   big.setBold(true);
   product->setFont(big);
-  auto* version =
-      new QLabel(QString::fromStdString(Translate("Version") + " " + kVersionText), frame);
+  auto* version = new QLabel(ToQString(Translate("Version") + " " + kVersionText), frame);
   version->setObjectName("lblVersion");
   status_ = new QLabel(frame);
   status_->setObjectName("lblStatus");
   status_->setMinimumWidth(320);
 
-  help_ = new QPushButton(QString::fromStdString(Translate("&Help")), frame);
+  help_ = new QPushButton(ToQString(Translate("&Help")), frame);
   help_->setObjectName("cmdHelp");
-  sysInfo_ = new QPushButton(QString::fromStdString(Translate("&System Info...")), frame);
+  sysInfo_ = new QPushButton(ToQString(Translate("&System Info...")), frame);
   sysInfo_->setObjectName("cmdSysInfo");
-  ok_ = new QPushButton(QString::fromStdString(Translate("OK")), frame);
+  ok_ = new QPushButton(ToQString(Translate("OK")), frame);
   ok_->setObjectName("cmdOK");
   connect(help_, &QPushButton::clicked, this, [this] { ShellOpen("Open", helpFile_, "", "", 3); });
   connect(sysInfo_, &QPushButton::clicked, this, [] { RunSystemInfo(); });
@@ -110,7 +110,7 @@ void frmSplash::ShowSplash() {
 }
 
 void frmSplash::SetStatus(const std::string& text) {
-  status_->setText(QString::fromStdString(text));
+  status_->setText(ToQString(text));
   repaint();
   qApp->processEvents();
 }

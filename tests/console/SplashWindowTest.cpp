@@ -69,3 +69,37 @@ TEST(SplashWindow, HelpAndSystemInfoAsAboutWindow) {
 }
 
 }  // namespace
+
+#include <QAction>
+
+#include "console/ui/frmMain.h"
+#include "foundation/Lang.h"
+#include "foundation/TextFile.h"
+
+namespace {
+
+TEST(MainWindow, LanguageMenuTranslatesAndChecks) {
+  TestPlatform tp;
+  tp.Write("Lang.ini", "\tFrench\tFrançais");
+  ConsoleState state;
+  LanguageTable table(tp.Folder());
+  tp.context.language = &table;
+  table.loadLanguage(1);
+  frmMain window(state, &table);
+  window.CheckLanguage(7);
+  EXPECT_TRUE(window.LanguageItem(1)->isChecked());
+  window.LanguageItem(2)->trigger();
+  EXPECT_TRUE(window.LanguageItem(2)->isChecked());
+  EXPECT_FALSE(window.LanguageItem(1)->isChecked());
+  EXPECT_EQ(window.LanguageItem(2)->text().toStdString(), "Français");
+  EXPECT_TRUE(tp.LogHas("frmMain: Repaint: mnuFrench"));
+  // Captions without a translation are appended once and stay as they are.
+  EXPECT_EQ(window.LanguageItem(4)->text(), "German");
+  window.Repaint();
+  auto lines = *ReadLines(tp.File("Lang.ini"));
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), "NEW\tGerman\tGerman\tGerman\tGerman\tGerman"),
+            1);
+  tp.context.language = nullptr;
+}
+
+}  // namespace
