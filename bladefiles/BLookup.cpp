@@ -39,6 +39,27 @@ bool CreateDefaultTable(const std::string& table) {
   return true;
 }
 
+// Subfolder names in the order the shop's file system lists them: by name, ignoring case.
+std::vector<std::string> PartFolders(const std::string& folder) {
+  std::vector<std::string> names;
+  std::error_code error;
+  fs::directory_iterator it(NativePath(folder), error);
+  if (error) {
+    DebugLog("PopulateBlades: " + folder + " " + "not found" + ".", 9);
+    return names;
+  }
+  for (; it != fs::directory_iterator(); it.increment(error)) {
+    if (error) break;
+    std::error_code kindError;
+    if (it->is_directory(kindError)) names.push_back(it->path().filename().string());
+  }
+  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+    const std::string ua = UCase(a), ub = UCase(b);
+    return ua != ub ? ua < ub : a < b;
+  });
+  return names;
+}
+
 }  // namespace
 
 bool BLookup(BladeContext& blade) {
@@ -99,25 +120,14 @@ std::vector<std::string> PopulateBlades(const BladeContext& blade) {
   std::vector<std::string> lines =
       getaFile(NativePath(LookupTablePath())).value_or(std::vector<std::string>{});
 
-  std::error_code error;
-  fs::directory_iterator it(NativePath(blade.configuredBlades), error);
-  if (error) {
-    DebugLog("PopulateBlades: " + blade.configuredBlades + " " + "not found" + ".", 9);
-  } else {
-    for (; it != fs::directory_iterator(); it.increment(error)) {
-      if (error) break;
-      std::error_code kindError;
-      if (!it->is_directory(kindError)) continue;
-      const std::string name = it->path().filename().string();
-      if (name == "." || name == "..") continue;
-      const std::string opFile = JoinPath(JoinPath(blade.configuredBlades, name), name + ".op");
-      if (FileExists(opFile, true)) {
-        offered.push_back(name);
-        DebugLog("Populate blades found operation file for   : " + name, 7);
-      } else if (parseCol(lines, name)) {
-        offered.push_back(name);
-        DebugLog("Populate blades found bladelookup entry for: " + name, 7);
-      }
+  for (const std::string& name : PartFolders(blade.configuredBlades)) {
+    const std::string opFile = JoinPath(JoinPath(blade.configuredBlades, name), name + ".op");
+    if (FileExists(opFile, true)) {
+      offered.push_back(name);
+      DebugLog("Populate blades found operation file for   : " + name, 7);
+    } else if (parseCol(lines, name)) {
+      offered.push_back(name);
+      DebugLog("Populate blades found bladelookup entry for: " + name, 7);
     }
   }
 

@@ -19,11 +19,11 @@ TEST(CalcTable, HoldsFiftySixUniqueCodesInCatalogueOrder) {
     const char* code;
     const char* label;
   };
-  for (const Row& row : {Row{1, "LETHCK", "LE Thickness"}, Row{11, "TETHCK", "TE Thickness"},
-                         Row{21, "MAXTHK", "Max Thickness"}, Row{25, "TWIST", "Twist ABS"},
-                         Row{33, "BOWX", "Bow X (L&&D)"}, Row{36, "CCMIN", "CC&&CV Contour F&&L"},
-                         Row{55, "PTREPORT", "Point Exception Report"},
-                         Row{56, "PLATFORM", "Platform"}}) {
+  for (const Row& row :
+       {Row{1, "LETHCK", "LE Thickness"}, Row{11, "TETHCK", "TE Thickness"},
+        Row{21, "MAXTHK", "Max Thickness"}, Row{25, "TWIST", "Twist ABS"},
+        Row{33, "BOWX", "Bow X (L&&D)"}, Row{36, "CCMIN", "CC&&CV Contour F&&L"},
+        Row{55, "PTREPORT", "Point Exception Report"}, Row{56, "PLATFORM", "Platform"}}) {
     EXPECT_EQ(table.Code(row.row), row.code) << row.row;
     EXPECT_EQ(table.Label(row.row), row.label) << row.row;
     EXPECT_EQ(table.Row(row.code), row.row);
