@@ -243,3 +243,51 @@ TEST_F(Nominals, UaFilesAreReadSectionBySection) {
 
 }  // namespace
 }  // namespace zantrel
+
+namespace zantrel {
+namespace {
+
+// A part folder holding only a points file: two sections of 48 points, one per height.
+std::string PointsFile() {
+  std::string text;
+  for (double z : {1.0, 2.0}) {
+    std::istringstream points(Ellipse(48, z, 3, 0.6));
+    for (std::string line; std::getline(points, line);) {
+      Words words = Tokenize(std::string_view(line));
+      for (const auto& word : words) text += FormatCoord(std::stod(word)) + "   ";
+      text += "\n";
+    }
+  }
+  return text;
+}
+
+TEST_F(Nominals, PointsFileBecomesANominalFileAndGoesToTheNetwork) {
+  Part("P1", "P1.pts", PointsFile());
+  Part("P1", "P1.tol", "NUM_SECT 2\nSECTION A-A DEFAULT\nSECTION B-B DEFAULT\n");
+  // The configured blades folder on a network drive.
+  tp.drives.SetDrive('W', (tp.Folder() / "net").string(), DriveType::Remote);
+  std::filesystem::create_directories(tp.Folder() / "net" / "blades" / "P1");
+  blade.configuredBlades = (tp.Folder() / "net" / "blades").string();
+  tp.op.Answers(
+      {"OK", "Yes", "Yes", "input: 1", "No", "input: 0.02", "input: 0.03", "No", "No", "No"});
+
+  ASSERT_TRUE(NomsExist(blade, "P1", "P1"));
+  EXPECT_EQ(Zone().NomExt, ".nom");
+  EXPECT_EQ(tp.op.Pending(), 0u);
+  const std::string nominal = PartPath("P1", "P1.nom");
+  EXPECT_EQ(Content((tp.Folder() / "net" / "blades" / "P1" / "P1.nom").string()), Content(nominal));
+
+  // The new file reads back with both sections.
+  Select({"A-A", "B-B"});
+  Zone().TolExt = ".tol";
+  EXPECT_TRUE(ReadNOMfile3(blade, nominal, true)) << JoinList(Messages());
+  EXPECT_EQ(BladeLines().size(), 4u);
+
+  // Once converted, the points file is left alone.
+  tp.op.Clear();
+  EXPECT_TRUE(NomsExist(blade, "P1", "P1"));
+  EXPECT_TRUE(tp.op.Log().empty());
+}
+
+}  // namespace
+}  // namespace zantrel
