@@ -157,7 +157,6 @@ std::optional<FileWindowRegistry::Entry> FileWindowRegistry::Read(const fs::path
 }
 
 bool FileWindowRegistry::Live(const Entry& entry) const {
-  if (entry.info.pid == pid_) return own_.count(entry.info.handle) > 0;
   if (!ProcessAlive(entry.info.pid)) return false;
   if (entry.started == 0) return true;
   const auto started = ProcessStartTime(entry.info.pid);

@@ -47,7 +47,8 @@ QString QtOperator::ConvertFilter(const std::string& filter) {
     description.remove(QRegularExpression("\\s*\\([^()]*\\)\\s*$"));
     if (description.isEmpty() && patterns.trimmed().isEmpty()) continue;
     const QString converted = ConvertPatterns(patterns);
-    entries << (description.isEmpty() ? converted : description + " (" + converted + ")");
+    const bool bare = description.isEmpty() || ConvertPatterns(description) == converted;
+    entries << (bare ? converted : description + " (" + converted + ")");
   }
   return entries.join(";;");
 }

@@ -230,7 +230,7 @@ bool QtShell::IsRunning(long pid) {
 
 bool QtShell::Terminate(long pid, bool force) {
   // kill with 0 or -1 would reach a whole group or every process of the user.
-  if (pid <= 0) return false;
+  if (pid <= 0 || !IsRunning(pid)) return false;
   const bool sent = kill(pid_t(pid), force ? SIGKILL : SIGTERM) == 0;
   ReapChildren();
   return sent;
