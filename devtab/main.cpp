@@ -14,10 +14,12 @@ using namespace zantrel;
 
 namespace {
 
-// Joins the running host only: a report of a routine needs the host that runs it.
+// Joins the running host only: a report of a routine needs the host that runs it, and a fresh
+// host would have no routine. The binding joins first and starts the given executable only
+// when none runs; one that cannot start leaves the join alone (HostError NotFound).
 std::shared_ptr<host::Application> AttachRunningHost() {
   host::BindOptions options;
-  options.executable = "/nonexistent/kormet";  // never start one
+  options.executable = "/nonexistent/kormet";
   return host::BindKormet(options);
 }
 
