@@ -24,7 +24,9 @@ std::string ScratchFileName(const std::string& input2);
 
 class Combine {
  public:
-  // The log goes to debug.txt in programFolder; platform needs op, clock and windows.
+  // The log goes to debug.txt in programFolder. platform needs op and clock; with windows the
+  // run publishes its window there itself (a program whose shown window is published leaves
+  // it out), without richText it reads RTF itself.
   Combine(Platform& platform, const std::filesystem::path& programFolder, CombineView& view);
 
   // One run on the program's command line; true when the combined report was written.
