@@ -14,11 +14,14 @@
 #include "platform/Drives.h"
 #include "platform/qt/ProgramPlatform.h"
 #include "platform/qt/QtText.h"
+#include "platform/rtf/RtfRichText.h"
 
 using namespace zantrel;
 
 int main(int argc, char** argv) {
   return RunProgram(argc, argv, "Zantrel", [](ProgramPlatform& program) {
+    RtfRichText richText;
+    program.Services().richText = &richText;
     Context context;
     context.platform = program.Services();
     ScopedContext scope(context);
