@@ -1,6 +1,5 @@
 #include "geometry/Support.h"
 
-#include <cctype>
 #include <cmath>
 #include <cstdio>
 
@@ -32,13 +31,14 @@ bool Logs(int level) {
 bool ContainsUpper(std::string_view text, std::string_view upperNeedle) {
   if (upperNeedle.empty()) return true;
   if (text.size() < upperNeedle.size()) return false;
+  // ASCII folding is enough: every needle is plain ASCII. This runs on every report line.
+  auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; };
+  const char first = upperNeedle[0];
   const size_t last = text.size() - upperNeedle.size();
   for (size_t start = 0; start <= last; ++start) {
-    size_t n = 0;
-    while (n < upperNeedle.size() && std::toupper(static_cast<unsigned char>(text[start + n])) ==
-                                         static_cast<unsigned char>(upperNeedle[n])) {
-      ++n;
-    }
+    if (upper(text[start]) != first) continue;
+    size_t n = 1;
+    while (n < upperNeedle.size() && upper(text[start + n]) == upperNeedle[n]) ++n;
     if (n == upperNeedle.size()) return true;
   }
   return false;
