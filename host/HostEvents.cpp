@@ -31,14 +31,15 @@ class HostEvents::EndReceiver : public host::EventListener {
       state_.cancelled = false;
     } else {
       HideHost(state_);
-      text = terminationType == host::kEndCancelled
-                 ? "Kormet program was cancelled; Measurement will be halted."
-                 : "Kormet program was cancelled for an unknown reason; Measurement will be halted.";
+      text =
+          terminationType == host::kEndCancelled
+              ? "Kormet program was cancelled; Measurement will be halted."
+              : "Kormet program was cancelled for an unknown reason; Measurement will be halted.";
       state_.cancelled = true;
     }
-    DebugLog(Translate(text) + " " + state_.version + " " + Translate("Program Name:") +
-                 routine.name,
-             0);
+    DebugLog(
+        Translate(text) + " " + state_.version + " " + Translate("Program Name:") + routine.name,
+        0);
   }
 
  private:
@@ -49,7 +50,8 @@ class HostEvents::DetailReceiver : public host::EventListener {
  public:
   explicit DetailReceiver(HostState& state) : state_(state) {}
 
-  void OnObjectAboutToExecute(const host::EventRoutine&, const host::EventCommand& command) override {
+  void OnObjectAboutToExecute(const host::EventRoutine&,
+                              const host::EventCommand& command) override {
     DebugLog(Translate("Kormet Object about to execute, the command is:") + command.text, 10);
   }
   void OnObjectExecuted(const host::EventRoutine&, const host::EventCommand& command) override {

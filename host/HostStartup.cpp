@@ -102,11 +102,12 @@ ProbeWarning CheckProbeWarning(Kormet& kormet) {
     return ProbeWarning::Exit;
   }
   if (NumberOr(ReadIniKey(NativePath(ini), "WarnMeasAllTips"), 0) != 0) {
-    DebugLog(Sentence(incompatible) + "\r\n" +
-                 Sentence(Translate("Search help for 'WarnMeasAllTips'.  Follow the instructions")) +
-                 "\r\n" +
-                 Sentence(Translate("Probe qualification will not run until this setting is changed")),
-             0, true, kWarn);
+    DebugLog(
+        Sentence(incompatible) + "\r\n" +
+            Sentence(Translate("Search help for 'WarnMeasAllTips'.  Follow the instructions")) +
+            "\r\n" +
+            Sentence(Translate("Probe qualification will not run until this setting is changed")),
+        0, true, kWarn);
   }
   kormet.probesDirectory = ReadIniKey(NativePath(ini), "LoadProbeUserSearchDirectory");
   DebugLog("Kormet probes directory: " + kormet.probesDirectory, 0);

@@ -18,8 +18,8 @@ struct HostState {
   std::shared_ptr<host::CommandList> HostCommands;
   std::shared_ptr<host::ProbeList> HostProbes;
 
-  std::string version;  // VersionString without "beta"; "TEST" in TEST mode
-  std::string folder;   // the host's Path, short names expanded
+  std::string version;          // VersionString without "beta"; "TEST" in TEST mode
+  std::string folder;           // the host's Path, short names expanded
   std::string programFullName;  // of the active routine, after AttachActiveProgram
   std::string programName;
   int runCount = 0;        // routine runs since the host was last (re)started

@@ -86,8 +86,7 @@ void Kormet::Status(StartupStatus* splash, const std::string& text, bool onlyVis
 
 void Kormet::WaitWhileHostWindow(int milliseconds) {
   // Ends early once the host is gone; a host that lingers gets the whole time.
-  Ctx().platform.clock->WaitWhile([this] { return HostWindowExists(); }, Ms(milliseconds),
-                                  Ms(50));
+  Ctx().platform.clock->WaitWhile([this] { return HostWindowExists(); }, Ms(milliseconds), Ms(50));
 }
 
 void Kormet::StartKormet(bool normalRun, bool keepVisible, StartupStatus* splash) {
@@ -238,8 +237,8 @@ void Kormet::PeriodicRestart(bool normalRun, StartupStatus* splash) {
   const auto giveUp = clock.Now() + std::chrono::seconds(60);
   while (HostWindowExists() && clock.Now() < giveUp) {
     if (RegistryNumber("Kormet", "AutoRestart", 1) != 1)
-      DebugLog(state.version + " " + Translate("is still shutting down... Press OK to continue"),
-               0, true, kInfo);
+      DebugLog(state.version + " " + Translate("is still shutting down... Press OK to continue"), 0,
+               true, kInfo);
     clock.WaitWhile([this] { return HostWindowExists(); }, Ms(1000), Ms(50));
   }
   if (HostWindowExists()) DebugLog("RunKormetProg: Kormet still running, joining it again.", 0);

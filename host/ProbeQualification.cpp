@@ -32,7 +32,9 @@ std::string Number(double value) {
   return text;
 }
 
-void Box(const std::string& text) { DebugLog(text, 0, true, kWarn); }
+void Box(const std::string& text) {
+  DebugLog(text, 0, true, kWarn);
+}
 
 }  // namespace
 
@@ -85,8 +87,8 @@ void ProbeQualification::pBkgnd_Click(bool normalRun, StartupStatus* splash) {
   if (alternative.empty() || !FileExists(alternative, true)) {
     mnuProbeCal_Click(normalRun, splash);
     Ctx().platform.clock->WaitWhile(
-        [] { return Ctx().platform.windows->FindByTitle("Probe Utilities").has_value(); },
-        Ms(-1), Ms(200));
+        [] { return Ctx().platform.windows->FindByTitle("Probe Utilities").has_value(); }, Ms(-1),
+        Ms(200));
   } else if (!kormet_.TestMode()) {
     kormet_.RunKormetProg(alternative, true, splash, "");
   }
@@ -132,7 +134,9 @@ void ProbeQualification::mnuProbeCal_Click(bool normalRun, StartupStatus* splash
 bool ProbeQualification::Qualify(bool normalRun, StartupStatus* /*splash*/, Objects& objects) {
   HostState& host = kormet_.state;
   Clock& clock = *Ctx().platform.clock;
-  auto fail = [](const std::string& why) { throw host::HostError(host::HostError::Kind::Refused, why); };
+  auto fail = [](const std::string& why) {
+    throw host::HostError(host::HostError::Kind::Refused, why);
+  };
 
   DebugLog("mnuProbeCal_Click: Kill part 0.prg", 9);
   DeleteFileIfExists(InFolder(host.folder, "0.prg"));
@@ -307,7 +311,8 @@ bool ProbeQualification::Qualify(bool normalRun, StartupStatus* /*splash*/, Obje
     DebugLog("mnuProbeCal_Click: Results file: " + found, 3);
     if (printShow_) printShow_(found, "Results", "SHOW");
   } else {
-    Box(Translate("Probe Results file could not be found.  It is likely that the probe "
+    Box(
+        Translate("Probe Results file could not be found.  It is likely that the probe "
                   "qualification did not succeed.  Please Contact System Administrator"));
   }
   ChangePath(Ctx().programFolder.string());

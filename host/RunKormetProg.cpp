@@ -39,14 +39,12 @@ bool Kormet::RunKormetProg(const std::string& path, bool normalRun, StartupStatu
     }
 
     ++state.runCount;
-    DebugLog("RunKormetProg: Kormet has been run " + std::to_string(state.runCount) + " times.",
-             0);
+    DebugLog("RunKormetProg: Kormet has been run " + std::to_string(state.runCount) + " times.", 0);
 
     if (!FileExists(path, false)) return false;
     const fs::path file = NativePath(path);
     const bool readOnly = ReadOnly(file);
-    DebugLog("RunKormetProg: Kormet program: " + path + " attribute: " + (readOnly ? "1" : "0"),
-             0);
+    DebugLog("RunKormetProg: Kormet program: " + path + " attribute: " + (readOnly ? "1" : "0"), 0);
     if (readOnly) {
       DebugLog(Translate("Error: Program") + " " + path + " " +
                    Translate("was read-only, state reset to Normal") + ".",
@@ -87,8 +85,8 @@ bool Kormet::RunKormetProg(const std::string& path, bool normalRun, StartupStatu
         state.HostPart->SetPartName(ReplaceAll(statName, "-", "_"));
         state.HostPart->SetSerialNumber(serialNumber);
         state.HostPart->RefreshPart();
-        DebugLog("RunKormetProg: Set Kormet program " + path + " stat name to: " +
-                     state.HostPart->PartName(),
+        DebugLog("RunKormetProg: Set Kormet program " + path +
+                     " stat name to: " + state.HostPart->PartName(),
                  7);
       }
     } catch (const host::HostError& e) {
@@ -123,9 +121,8 @@ bool Kormet::RunKormetProg(const std::string& path, bool normalRun, StartupStatu
     state.HostApp->SetVisible(false);
     return result;
   } catch (const std::exception& e) {
-    DebugLog(Translate("Error occurred during") + " " + state.version + " " +
-                 Translate("program") + " " + path + " " + Translate("failed") + "." +
-                 ErrorText(e),
+    DebugLog(Translate("Error occurred during") + " " + state.version + " " + Translate("program") +
+                 " " + path + " " + Translate("failed") + "." + ErrorText(e),
              0, true, kErrr);
     // A host that died leaves references to nothing; the next run joins or starts afresh.
     state.HostPart.reset();

@@ -15,8 +15,12 @@ namespace zantrel {
 
 namespace {
 
-QString Tr(const char* text) { return QString::fromStdString(Translate(text)); }
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString Tr(const char* text) {
+  return QString::fromStdString(Translate(text));
+}
+QString Q(const std::string& text) {
+  return QString::fromStdString(text);
+}
 
 template <class W>
 W* Named(W* widget, const char* name) {
@@ -124,7 +128,9 @@ void frmSelect::reject() {
   QDialog::reject();
 }
 
-QtSelectionWindow::~QtSelectionWindow() { Close(); }
+QtSelectionWindow::~QtSelectionWindow() {
+  Close();
+}
 
 void QtSelectionWindow::ShowModal(QualificationChoice& choice) {
   if (!window_) window_ = new frmSelect(parent_);

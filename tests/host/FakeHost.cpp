@@ -13,7 +13,9 @@ using host::HostError;
 
 namespace {
 
-HostError Gone() { return HostError(HostError::Kind::Gone, "The host has ended."); }
+HostError Gone() {
+  return HostError(HostError::Kind::Gone, "The host has ended.");
+}
 
 class FakeSource : public host::EventSource {
  public:
@@ -179,7 +181,9 @@ class FakeProbes : public host::ProbeList {
   }
   void SaveChanges() override { world_.Record("SaveChanges"); }
   void CancelChanges() override { world_.Record("CancelChanges"); }
-  void SetVisible(bool v) override { world_.Record(std::string("Probes.Visible ") + (v ? "1" : "0")); }
+  void SetVisible(bool v) override {
+    world_.Record(std::string("Probes.Visible ") + (v ? "1" : "0"));
+  }
 
  private:
   FakeHost& world_;
@@ -213,8 +217,10 @@ class FakeRoutine : public host::PartProgram {
         world_.Die();
         throw Gone();
       case FakeHost::RunEnd::Cancel:
-        world_.Fire([&](host::EventListener& l) { l.OnUpdateStatusMessage("Execute Mode Canceled"); });
-        world_.Fire([&](host::EventListener& l) { l.OnEndExecution(routine, host::kEndCancelled); });
+        world_.Fire(
+            [&](host::EventListener& l) { l.OnUpdateStatusMessage("Execute Mode Canceled"); });
+        world_.Fire(
+            [&](host::EventListener& l) { l.OnEndExecution(routine, host::kEndCancelled); });
         return false;
       case FakeHost::RunEnd::Other:
         world_.Fire([&](host::EventListener& l) { l.OnEndExecution(routine, 5); });
@@ -227,9 +233,12 @@ class FakeRoutine : public host::PartProgram {
   }
   std::shared_ptr<host::CommandList> Commands() override {
     world_.CheckAlive(generation_);
-    return std::make_shared<FakeCommands>(world_, world_.routineCommands[file_.filename().string()]);
+    return std::make_shared<FakeCommands>(world_,
+                                          world_.routineCommands[file_.filename().string()]);
   }
-  std::shared_ptr<host::ProbeList> Probes() override { return std::make_shared<FakeProbes>(world_); }
+  std::shared_ptr<host::ProbeList> Probes() override {
+    return std::make_shared<FakeProbes>(world_);
+  }
   std::shared_ptr<host::ToolList> Tools() override { return std::make_shared<FakeTools>(world_); }
   std::string PartName() override { return world_.partName; }
   void SetPartName(const std::string& n) override {
@@ -298,7 +307,8 @@ class FakeList : public host::PartProgramList {
 class FakeApp : public host::Application {
  public:
   FakeApp(FakeHost& world, int generation)
-      : world_(world), generation_(generation),
+      : world_(world),
+        generation_(generation),
         source_(std::make_shared<FakeSource>(world, generation)) {}
   bool WaitUntilReady(long) override {
     world_.CheckAlive(generation_);

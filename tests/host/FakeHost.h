@@ -56,8 +56,8 @@ class FakeHost {
   std::string probeFolder;  // with trailing "/"
   bool bindFails = false;
   bool notReady = false;
-  int lingerAfterQuitMs = 0;  // the window stays this long after quit
-  std::map<std::string, long> registryInts;          // "Section/Key"
+  int lingerAfterQuitMs = 0;                           // the window stays this long after quit
+  std::map<std::string, long> registryInts;            // "Section/Key"
   std::map<std::string, std::string> registryStrings;  // "Section/Key"
   std::map<std::string, std::vector<FakeCommand>> routineCommands;  // by file name
   std::deque<RunEnd> runEnds;  // how the next runs end; empty: normally
@@ -72,7 +72,7 @@ class FakeHost {
   bool visible = true;
   bool operatorMode = false;
   int openRoutines = 0;
-  std::string activeRoutine;  // path of the routine opened last
+  std::string activeRoutine;          // path of the routine opened last
   std::vector<std::string> executed;  // routine names
   std::string partName, serialNumber;
   std::vector<QualValues> qualified;  // settings at each Qualify2
@@ -82,7 +82,7 @@ class FakeHost {
   // Internals shared with the host objects.
   struct Listener;
   std::vector<std::pair<void*, host::EventListener*>> listeners;  // (source, listener)
-  int generation = 0;  // a new process after every start
+  int generation = 0;                                             // a new process after every start
   void Record(const std::string& call) { calls.push_back(call); }
   void Fire(const std::function<void(host::EventListener&)>& event);
   void CheckAlive(int generation) const;

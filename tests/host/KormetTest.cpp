@@ -83,7 +83,8 @@ TEST(AutomationStartupOptions, NothingWithoutAFolderAndBothSwitches) {
   EXPECT_FALSE(fs::exists(tp.File("AutomationStartupOptions.txt")));
   tp.store.Set("directories", "LastKormetDIR", tp.Folder().string());  // no trailing separator
   AutomationStartupOptions(true, true);
-  EXPECT_EQ(ReadLines(tp.File("AutomationStartupOptions.txt")), (std::vector<std::string>{"/f /d "}));
+  EXPECT_EQ(ReadLines(tp.File("AutomationStartupOptions.txt")),
+            (std::vector<std::string>{"/f /d "}));
 }
 
 TEST(StartKormet, FailureFallsBackToTestMode) {
@@ -94,8 +95,9 @@ TEST(StartKormet, FailureFallsBackToTestMode) {
     c.kormet->StartKormet(false, false, nullptr);
     EXPECT_EQ(c.interfaceMode, "TEST");
     EXPECT_FALSE(c.kormet->state.HostApp);
-    EXPECT_EQ(c.tp.op.Messages(), (std::vector<std::string>{
-                                      "Unable to attach Kormet.  Interface will run in TEST mode."}));
+    EXPECT_EQ(
+        c.tp.op.Messages(),
+        (std::vector<std::string>{"Unable to attach Kormet.  Interface will run in TEST mode."}));
   }
 }
 
@@ -137,8 +139,9 @@ TEST(Kill9Kormet, AHostThatWillNotGoIsReported) {
   EXPECT_EQ(c.tp.windows.closeRequests.size(), 1u);
   EXPECT_TRUE(c.splash.Has("Kormet given 2nd chance to shutdown..."));
   EXPECT_TRUE(c.splash.Has("Kormet is being forced to shutdown..."));
-  EXPECT_EQ(c.tp.op.Messages(), (std::vector<std::string>{
-                                    "Kormet will not shutdown, Please contact System Administrator."}));
+  EXPECT_EQ(
+      c.tp.op.Messages(),
+      (std::vector<std::string>{"Kormet will not shutdown, Please contact System Administrator."}));
 }
 
 TEST(Kill9Kormet, ASlowHostGetsItsSecondChance) {
@@ -255,7 +258,8 @@ TEST(RunKormetProg, MissingRoutineIsReported) {
 TEST(RunKormetProg, ReadOnlyRoutineIsMadeWritableAndRun) {
   FakeConsole c;
   const std::string routine = c.Routine("RO.prg");
-  fs::permissions(routine, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+  fs::permissions(routine,
+                  fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                   fs::perm_options::remove);
   ASSERT_TRUE(c.kormet->RunKormetProg(routine, true, nullptr));
   EXPECT_NE(fs::status(routine).permissions() & fs::perms::owner_write, fs::perms::none);
@@ -277,8 +281,9 @@ TEST(RunKormetProg, ARoutineTheHostCannotOpen) {
       },
       c.interfaceMode, c.settingsFile);
   EXPECT_FALSE(kormet.RunKormetProg(routine, true, nullptr));
-  EXPECT_EQ(c.tp.op.Messages(),
-            (std::vector<std::string>{"There was a problem accessing the part program: " + routine}));
+  EXPECT_EQ(
+      c.tp.op.Messages(),
+      (std::vector<std::string>{"There was a problem accessing the part program: " + routine}));
   EXPECT_FALSE(c.fake.visible);
 }
 
@@ -290,8 +295,9 @@ TEST(RunKormetProg, CancelRefusesTheNextRunOnce) {
     c.fake.runEnds = {FakeHost::RunEnd::Cancel};
     EXPECT_TRUE(c.kormet->RunKormetProg(routine, true, nullptr));
     EXPECT_TRUE(c.kormet->state.cancelled);
-    EXPECT_TRUE(c.LogHas("Kormet program was cancelled; Measurement will be halted. 2023.1 "
-                         "Program Name:A.prg"));
+    EXPECT_TRUE(
+        c.LogHas("Kormet program was cancelled; Measurement will be halted. 2023.1 "
+                 "Program Name:A.prg"));
     EXPECT_EQ(c.MessageCount("Kormet Measurement Routine was canceled by user"),
               level >= 10 ? 1 : 0);
     EXPECT_EQ(c.LogHas("KormetOnUpdateStatusMessage: Fired: Message was: Execute Mode Canceled"),
@@ -299,15 +305,16 @@ TEST(RunKormetProg, CancelRefusesTheNextRunOnce) {
 
     c.tp.op.Clear();
     EXPECT_FALSE(c.kormet->RunKormetProg(routine, true, nullptr));
-    EXPECT_EQ(c.tp.op.Messages(), (std::vector<std::string>{
-                                      "2023.1 program was terminated.  Restart measurement."}));
+    EXPECT_EQ(c.tp.op.Messages(),
+              (std::vector<std::string>{"2023.1 program was terminated.  Restart measurement."}));
     EXPECT_EQ(c.fake.executed.size(), 1u);
     EXPECT_FALSE(c.kormet->state.cancelled);
 
     EXPECT_TRUE(c.kormet->RunKormetProg(routine, true, nullptr));
     EXPECT_EQ(c.fake.executed.size(), 2u);
-    EXPECT_TRUE(c.LogHas("Kormet program finished execution and terminated normally. 2023.1 "
-                         "Program Name:A.prg"));
+    EXPECT_TRUE(
+        c.LogHas("Kormet program finished execution and terminated normally. 2023.1 "
+                 "Program Name:A.prg"));
   }
 }
 
@@ -316,7 +323,7 @@ TEST(RunKormetProg, DetailedReceiverLogsEveryCommandAtLevelTen) {
     FakeConsole c(level);
     const std::string routine = c.Routine("A.prg");
     c.fake.routineCommands["A.prg"] = {FakeHost::FakeCommand::Plain("DIM LOC1"),
-                                     FakeHost::FakeCommand::Assign("SHNKVAL", "2")};
+                                       FakeHost::FakeCommand::Assign("SHNKVAL", "2")};
     c.kormet->RunKormetProg(routine, true, nullptr);
     const int expected = level >= 10 ? 1 : 0;
     EXPECT_EQ(c.LogCount("Kormet Object about to execute, the command is:DIM LOC1"), expected);
@@ -333,8 +340,9 @@ TEST(RunKormetProg, AnUnknownEndHaltsToo) {
   c.fake.runEnds = {FakeHost::RunEnd::Other};
   c.kormet->RunKormetProg(routine, true, nullptr);
   EXPECT_TRUE(c.kormet->state.cancelled);
-  EXPECT_TRUE(c.LogHas("Kormet program was cancelled for an unknown reason; Measurement will be "
-                       "halted."));
+  EXPECT_TRUE(
+      c.LogHas("Kormet program was cancelled for an unknown reason; Measurement will be "
+               "halted."));
 }
 
 TEST(RunKormetProg, AHostThatDiesFailsTheRunAndTheNextRunStartsAnother) {
@@ -343,9 +351,8 @@ TEST(RunKormetProg, AHostThatDiesFailsTheRunAndTheNextRunStartsAnother) {
   c.fake.runEnds = {FakeHost::RunEnd::Die};
   EXPECT_FALSE(c.kormet->RunKormetProg(routine, true, nullptr));
   ASSERT_EQ(c.tp.op.Messages().size(), 1u);
-  EXPECT_EQ(c.tp.op.Messages()[0].rfind("Error occurred during 2023.1 program " + routine +
-                                            " failed.",
-                                        0),
+  EXPECT_EQ(c.tp.op.Messages()[0].rfind(
+                "Error occurred during 2023.1 program " + routine + " failed.", 0),
             0u);
   EXPECT_EQ(c.interfaceMode, "CMM1");
   EXPECT_TRUE(c.kormet->RunKormetProg(routine, true, nullptr));
