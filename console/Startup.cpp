@@ -42,6 +42,7 @@ void Startup::Initialise(const std::string& commandLine, SplashView* splash) {
   state_.programsFolder = JoinPath(folder, "kormet programs");
 
   state_.settingsFile = JoinPath(folder, "zantrel.ini");
+  ctx.settingsFile = state_.settingsFile;
   ctx.decimalSymbol = decimalSymbol_;
   if (!FileExists(state_.settingsFile, true)) {
     std::string product = "Zantrel";
@@ -79,6 +80,7 @@ void Startup::Initialise(const std::string& commandLine, SplashView* splash) {
     if (!words.empty()) state_.firstCommandWord = words[0];
     if (words.size() == 2 && words[0] == "/INI") {
       state_.settingsFile = NativePath(words[1]).string();
+      ctx.settingsFile = state_.settingsFile;
     } else if (words.size() == 1 && words[0] == "/PQ") {
       state_.normalRun = false;
       DebugLog("Form_Initialize: Probe qualification commanded.", 3);

@@ -15,6 +15,7 @@ enum class Variant { Console, Devtab };
 struct Context {
   Platform platform;
   std::filesystem::path programFolder;  // folder of the running executable
+  std::string settingsFile;             // zantrel.ini, or the file named by "/INI"; empty: none
   int debugLevel = 0;
   Variant variant = Variant::Console;
   char decimalSymbol = '.';           // the locale's decimal symbol
@@ -23,6 +24,11 @@ struct Context {
 
   // Open-failure box of the log: shown once, again only after a write succeeded.
   bool logFailureShown = false;
+
+  // The settings file in force: the one start-up chose, else zantrel.ini in the program folder.
+  std::string SettingsFile() const {
+    return settingsFile.empty() ? (programFolder / "zantrel.ini").string() : settingsFile;
+  }
 
   // The decimal-point flag of the word splitter.
   bool DecimalPoint() const { return decimalSymbol == '.'; }

@@ -44,8 +44,6 @@ bool ContainsUpper(std::string_view text, std::string_view upperNeedle) {
   return false;
 }
 
-std::string SettingsFile() {
-  return JoinPath(Ctx().programFolder.string(), "zantrel.ini");
-}
+std::string SettingsFile() { return Ctx().SettingsFile(); }
 
 }  // namespace zantrel

@@ -107,6 +107,7 @@ TEST(Startup, CommandLineSwitches) {
     const bool usesOther = run.state.settingsFile == tp.File("other.ini").string();
     if (std::string(c.line) == "/INI other.ini") {
       EXPECT_TRUE(usesOther);
+      EXPECT_EQ(tp.context.SettingsFile(), tp.File("other.ini").string());
       EXPECT_EQ(run.state.interfaceMode, "OFFLINE");
       EXPECT_TRUE(run.state.singleZone);
       EXPECT_EQ(run.state.debugLevel, 5);  // read before the switch
