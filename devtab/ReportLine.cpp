@@ -63,7 +63,12 @@ std::string DevBar(const DimensionValues& values) {
   const double upper = values.plus;
   const double lower = 0.0 - values.minus;
   const double d = values.deviation;
-  const double a = upper == lower ? 0.5 : (d - lower) / (upper - lower);
+  double a = upper == lower ? 0.5 : (d - lower) / (upper - lower);
+  // A deviation on a limit that differs from it only by rounding (10.005 - 10 is a little more
+  // than 0.005) is on the limit, not an excess of "0.0000".
+  constexpr double kRounding = 1e-9;
+  if (a > 1 && a - 1 < kRounding) a = 1;
+  if (a < 0 && -a < kRounding) a = 0;
   if (a > 1) return FormatFixed(d - upper, 4);
   if (a < 0) return FormatFixed(d - lower, 4);
   // Boundaries belong to the lower cell.

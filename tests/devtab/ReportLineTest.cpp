@@ -100,6 +100,13 @@ TEST(DevBar, BoundariesTakeTheLowerCell) {
     EXPECT_EQ(DevBar(Band(deviation, 9, 0)), bar) << deviation;
 }
 
+TEST(DevBar, LimitReachedThroughRoundingIsOnTheLimit) {
+  TestPlatform tp(0);
+  EXPECT_EQ(DevBar(Band(10.005 - 10)), "--------*");
+  EXPECT_EQ(DevBar(Band(9.995 - 10)), "*--------");
+  EXPECT_EQ(DevBar(Band(0.00501)), "0.0000");  // truly outside, if only just
+}
+
 TEST(DevBar, ZeroWidthBandAlwaysCentres) {
   TestPlatform tp(0);
   for (double deviation : {0.0, 0.005, -0.5, 100.0}) {
