@@ -226,7 +226,7 @@ TEST(ProbeQualification, AnAlternativeRoutineRunsInstead) {
   EXPECT_TRUE(q.c.fake.qualified.empty());
 
   // A name that does not exist falls back to the scratch routine.
-  Qualifier r("AltProbeCalibrationProgram = " + (r.c.tp.Folder() / "none.prg").string());
+  Qualifier r("AltProbeCalibrationProgram = /nonexistent/zantrel/none.prg");
   r.Run();
   EXPECT_EQ(r.c.fake.qualified.size(), 1u);
 }
