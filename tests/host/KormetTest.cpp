@@ -2,6 +2,8 @@
 // against the in-memory host.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <filesystem>
 
 #include "foundation/TextFile.h"
@@ -160,6 +162,10 @@ struct RestartCase {
   const char* restartNo;
   int runsBeforeRestart;
 };
+
+void PrintTo(const RestartCase& c, std::ostream* os) {
+  *os << c.restartNo;
+}
 
 class PeriodicRestart : public ::testing::TestWithParam<RestartCase> {};
 

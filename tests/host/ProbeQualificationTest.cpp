@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <filesystem>
 
 #include "tests/host/HostTestSupport.h"
@@ -136,6 +138,10 @@ struct FloorCase {
   long numHitsAfter;
   double moveSpeedAfter, touchspeedAfter, preHitAfter;
 };
+
+void PrintTo(const FloorCase& c, std::ostream* os) {
+  *os << c.numHits << "/" << c.moveSpeed << "/" << c.touchspeed << "/" << c.preHit;
+}
 
 class ParameterFloors : public ::testing::TestWithParam<FloorCase> {};
 

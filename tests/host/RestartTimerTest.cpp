@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "platform/testing/TestPlatform.h"
 
 namespace zantrel {
@@ -11,6 +13,10 @@ struct Case {
   const char* restartTime;  // nullptr: key absent
   int ticksUntilOff;
 };
+
+void PrintTo(const Case& c, std::ostream* os) {
+  *os << (!c.restartTime ? "absent" : *c.restartTime ? c.restartTime : "empty");
+}
 
 class RestartTimerTest : public ::testing::TestWithParam<Case> {};
 
