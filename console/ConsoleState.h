@@ -1,5 +1,6 @@
 #pragma once
 // What start-up settles for the rest of the run.
+#include <filesystem>
 #include <string>
 
 namespace zantrel {
@@ -9,7 +10,7 @@ struct ConsoleState {
   std::string bladesFolder;  // local folders; the configured ones come from the directory check
   std::string fixturesFolder;
   std::string programsFolder;
-  std::string settingsFile;
+  std::filesystem::path settingsFile;  // held by reference by the host connection
   bool normalRun = true;  // false with "/PQ": no splash, minimised, qualification at once
   bool singleZone = false;
   std::string interfaceMode = "CMM1";  // "CMM1", "OFFLINE" or "TEST"

@@ -1,15 +1,14 @@
 #pragma once
-// The splash window as start-up drives it.
+// The splash window as start-up drives it: the host steps report through its status label.
 #include <string>
+
+#include "host/StartupStatus.h"
 
 namespace zantrel {
 
-class SplashView {
+class SplashView : public StartupStatus {
  public:
-  virtual ~SplashView() = default;
-  virtual void ShowSplash() = 0;
-  // The product label: "Initializing Zantrel..." and the steps' status texts.
-  virtual void SetStatus(const std::string& text) = 0;
+  // Unloads the splash at the end of start-up.
   virtual void CloseSplash() = 0;
 };
 

@@ -9,6 +9,8 @@
 #include "foundation/FileOps.h"
 #include "foundation/Format.h"
 #include "foundation/SettingsCatalogue.h"
+#include "host/HostStartup.h"
+#include "host/Kormet.h"
 #include "platform/Clock.h"
 #include "platform/UserStore.h"
 
@@ -24,11 +26,11 @@ std::string Startup::Setting(const std::string& key) const {
 }
 
 void Startup::Status(SplashView* splash, const std::string& text) {
-  if (state_.normalRun && splash) splash->SetStatus(text);
+  if (state_.normalRun && splash) splash->Show(text);
   DebugLog(text, 0);
 }
 
-void Startup::Initialise(const std::string& commandLine, SplashView* splash) {
+void Startup::Initialise(const std::string& commandLine, SplashView* splash, Kormet* kormet) {
   Context& ctx = Ctx();
   ctx.debugLevel = 0;  // until the settings file says otherwise
   state_.normalRun = true;
@@ -42,9 +44,9 @@ void Startup::Initialise(const std::string& commandLine, SplashView* splash) {
   state_.programsFolder = JoinPath(folder, "kormet programs");
 
   state_.settingsFile = JoinPath(folder, "zantrel.ini");
-  ctx.settingsFile = state_.settingsFile;
+  ctx.settingsFile = state_.settingsFile.string();
   ctx.decimalSymbol = decimalSymbol_;
-  if (!FileExists(state_.settingsFile, true)) {
+  if (!FileExists(state_.settingsFile.string(), true)) {
     std::string product = "Zantrel";
     if (ctx.platform.store) {
       auto registered = ctx.platform.store->Get("Interface", "ProductName");
@@ -79,8 +81,8 @@ void Startup::Initialise(const std::string& commandLine, SplashView* splash) {
     Words words = Tokenize(std::string_view(commandLine));
     if (!words.empty()) state_.firstCommandWord = words[0];
     if (words.size() == 2 && words[0] == "/INI") {
-      state_.settingsFile = NativePath(words[1]).string();
-      ctx.settingsFile = state_.settingsFile;
+      state_.settingsFile = NativePath(words[1]);
+      ctx.settingsFile = state_.settingsFile.string();
     } else if (words.size() == 1 && words[0] == "/PQ") {
       state_.normalRun = false;
       DebugLog("Form_Initialize: Probe qualification commanded.", 3);
@@ -98,7 +100,7 @@ void Startup::Initialise(const std::string& commandLine, SplashView* splash) {
   if (state_.normalRun && splash) {
     splash->ShowSplash();
     const std::string label = Translate("Initializing") + " " + state_.productName + "...";
-    splash->SetStatus(label);
+    splash->Show(label);
     DebugLog(label, 0);
   }
 
@@ -107,21 +109,34 @@ void Startup::Initialise(const std::string& commandLine, SplashView* splash) {
   if (!state_.TestMode()) {
     for (const char* name : {"blade.rtf", "KORMET.RTF", "KORMET.TXT", "Blade.bft"})
       MakeOLD(JoinPath(folder, name));
-    DebugLog("frmMain_Initialize: The host connection is not built yet; running as in TEST mode.",
-             0, false, kWarn);
+  }
+
+  if (kormet) {
+    FindAndRestartHost(*kormet, state_.normalRun, splash);
+    kormet->state.runCount = 0;
+    StartHostOrFallBack(*kormet, state_.normalRun, splash);
+    state_.hostVersion = kormet->state.version;
+  } else if (!state_.TestMode()) {
+    DebugLog("frmMain_Initialize: No host connection; running as in TEST mode.", 0, false, kWarn);
   }
 
   if (state_.TestMode()) state_.hostVersion = Translate("TEST");
   DebugLog("frmMain_Initialize: End", 7);
 }
 
-void Startup::Load(SplashView* splash) {
+bool Startup::Load(SplashView* splash, Kormet* kormet) {
   DebugLog("frmMain_Form_Load: Start:", 7);
+  if (kormet) {
+    const ProbeWarning warning = CheckProbeWarning(*kormet);
+    state_.probesDirectory = kormet->probesDirectory;
+    if (warning == ProbeWarning::Exit) return false;
+  }
   if (state_.normalRun && splash) {
     DebugLog("Unloaded frmSplash", 9);
     splash->CloseSplash();
   }
   DebugLog("frmMain_Form_Load: End:", 3);
+  return true;
 }
 
 }  // namespace zantrel

@@ -9,6 +9,7 @@
 
 namespace zantrel {
 
+class Kormet;
 class SplashView;
 
 class Startup {
@@ -17,9 +18,11 @@ class Startup {
   Startup(ConsoleState& state, std::string executable, char decimalSymbol);
 
   // Steps up to the host connection. commandLine: the words after the program name, joined.
-  void Initialise(const std::string& commandLine, SplashView* splash);
-  // Load-phase steps that need no zones yet; closes the splash.
-  void Load(SplashView* splash);
+  // kormet: the host connection; none runs the host steps as in TEST mode.
+  void Initialise(const std::string& commandLine, SplashView* splash, Kormet* kormet);
+  // Load-phase steps that need no zones yet; closes the splash. False: the program must end
+  // through its Exit command.
+  bool Load(SplashView* splash, Kormet* kormet);
 
   LanguageTable& Language() { return *language_; }
 

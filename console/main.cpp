@@ -2,8 +2,11 @@
 #include <QCoreApplication>
 #include <QLocale>
 #include <QStringList>
+#include <cstdlib>
+#include <memory>
 
 #include "console/ConsoleState.h"
+#include "console/SplashView.h"
 #include "console/Startup.h"
 #include "console/ui/frmMain.h"
 #include "console/ui/frmSplash.h"
@@ -11,12 +14,48 @@
 #include "foundation/Debug.h"
 #include "foundation/FileOps.h"
 #include "foundation/TextFile.h"
+#include "host/Kormet.h"
+#include "host/api/Binding.h"
 #include "platform/Drives.h"
 #include "platform/qt/ProgramPlatform.h"
 #include "platform/qt/QtText.h"
 #include "platform/rtf/RtfRichText.h"
 
 using namespace zantrel;
+
+namespace {
+
+// The splash needs the program folder and product name, which the first start-up steps
+// settle; it is made when first shown.
+class Splash : public SplashView {
+ public:
+  explicit Splash(const ConsoleState& state) : state_(state) {}
+  void ShowSplash() override { Get().ShowSplash(); }
+  void Show(const std::string& text) override { Get().Show(text); }
+  bool IsVisible() const override { return window_ && window_->IsVisible(); }
+  void HideSplash() override {
+    if (window_) window_->HideSplash();
+  }
+  void CloseSplash() override {
+    if (window_) window_->CloseSplash();
+  }
+
+ private:
+  frmSplash& Get() {
+    if (!window_) {
+      const std::string logo =
+          GetIniVal("Interface", "Logo", JoinPath(state_.programFolder, "CompanyLogo.bmp"));
+      const std::string help = Ctx().platform.drives->Map("C:\\Zantrel\\help\\Zantrel.chm");
+      window_ = std::make_unique<frmSplash>(state_.productName, logo, help);
+    }
+    return *window_;
+  }
+
+  const ConsoleState& state_;
+  std::unique_ptr<frmSplash> window_;
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
   return RunProgram(argc, argv, "Zantrel", [](ProgramPlatform& program) {
@@ -35,43 +74,28 @@ int main(int argc, char** argv) {
 
     ConsoleState state;
     Startup startup(state, executable, decimal.isEmpty() ? '.' : decimal[0].toLatin1());
+    Kormet kormet([] { return host::BindKormet(); }, state.interfaceMode, state.settingsFile);
     frmMain mainWindow(state, nullptr);
-    std::unique_ptr<frmSplash> splash;
+    Splash splash(state);
     try {
-      // The splash needs the program folder and product name, which the first steps settle;
-      // it is created on first use.
-      struct LazySplash : SplashView {
-        std::unique_ptr<frmSplash>& window;
-        ConsoleState& state;
-        LazySplash(std::unique_ptr<frmSplash>& w, ConsoleState& s) : window(w), state(s) {}
-        frmSplash& Get() {
-          if (!window) {
-            const std::string logo =
-                GetIniVal("Interface", "Logo", JoinPath(state.programFolder, "CompanyLogo.bmp"));
-            const std::string help = Ctx().platform.drives->Map("C:\\Zantrel\\help\\Zantrel.chm");
-            window = std::make_unique<frmSplash>(state.productName, logo, help);
-          }
-          return *window;
-        }
-        void ShowSplash() override { Get().ShowSplash(); }
-        void SetStatus(const std::string& text) override { Get().SetStatus(text); }
-        void CloseSplash() override {
-          if (window) window->CloseSplash();
-        }
-      } lazy(splash, state);
-
-      startup.Initialise(commandLine, &lazy);
+      startup.Initialise(commandLine, &splash, &kormet);
       mainWindow.setWindowTitle(ToQString(state.productName));
       mainWindow.SetLanguageTable(&startup.Language());
       mainWindow.CheckLanguage(state.language);
-      startup.Load(&lazy);
+      if (!startup.Load(&splash, &kormet)) {
+        kormet.KillKormet(state.normalRun, nullptr);
+        return 0;
+      }
     } catch (const FileError& error) {
       // An unwritable program folder: say so instead of dying without a word.
       DebugLog(std::string("Zantrel cannot start: ") + error.what(), 0, true, kErrr);
       return 1;
     }
     mainWindow.ShowForRun();
-    if (std::getenv("ZANTREL_EXIT_AFTER_START")) return 0;  // unattended start-up checks
-    return QCoreApplication::exec();
+    int code = 0;
+    if (!std::getenv("ZANTREL_EXIT_AFTER_START")) code = QCoreApplication::exec();
+    // Leave no host behind.
+    kormet.KillKormet(state.normalRun, nullptr);
+    return code;
   });
 }

@@ -109,7 +109,7 @@ void frmSplash::ShowSplash() {
   qApp->processEvents();
 }
 
-void frmSplash::SetStatus(const std::string& text) {
+void frmSplash::Show(const std::string& text) {
   status_->setText(ToQString(text));
   repaint();
   qApp->processEvents();

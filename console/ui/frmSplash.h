@@ -17,7 +17,9 @@ class frmSplash : public QDialog, public SplashView {
   ~frmSplash() override;
 
   void ShowSplash() override;
-  void SetStatus(const std::string& text) override;
+  void Show(const std::string& text) override;
+  bool IsVisible() const override { return isVisible(); }
+  void HideSplash() override { hide(); }
   void CloseSplash() override;
 
   // As the about window: the buttons are usable.

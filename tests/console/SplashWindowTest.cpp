@@ -25,7 +25,7 @@ TEST(SplashWindow, ShowsProductVersionAndScaledLogo) {
   TestPlatform tp;
   frmSplash splash("Zantrel", Logo(tp, 100, 50), tp.File("help.chm").string());
   splash.ShowSplash();
-  splash.SetStatus("Initializing Zantrel...");
+  splash.Show("Initializing Zantrel...");
   EXPECT_EQ(splash.findChild<QLabel*>("lblProductName")->text(), "Zantrel");
   EXPECT_EQ(splash.findChild<QLabel*>("lblVersion")->text(), "Version 1.0.0");
   EXPECT_EQ(splash.findChild<QLabel*>("lblStatus")->text(), "Initializing Zantrel...");

@@ -15,7 +15,9 @@ namespace {
 class RecordingSplash : public SplashView {
  public:
   void ShowSplash() override { shown = true; }
-  void SetStatus(const std::string& text) override { statuses.push_back(text); }
+  void Show(const std::string& text) override { statuses.push_back(text); }
+  bool IsVisible() const override { return shown && !closed; }
+  void HideSplash() override {}
   void CloseSplash() override { closed = true; }
   bool shown = false, closed = false;
   std::vector<std::string> statuses;
@@ -48,7 +50,7 @@ TEST(Startup, FirstStartCreatesSettingsAndRunsInTestMode) {
   tp.op.Answers({"No", "No", "No"});
   ConsoleRun run(tp);
   RecordingSplash splash;
-  run.startup.Initialise("", &splash);
+  run.startup.Initialise("", &splash, nullptr);
 
   EXPECT_TRUE(std::filesystem::exists(tp.File("zantrel.ini")));
   EXPECT_EQ(run.state.interfaceMode, "TEST");
@@ -78,11 +80,11 @@ TEST(Startup, SecondStartRotatesTheLog) {
   tp.op.Answers({"No", "No", "No"});
   {
     ConsoleRun first(tp);
-    first.startup.Initialise("", nullptr);
+    first.startup.Initialise("", nullptr, nullptr);
   }
   const auto firstLog = tp.LogLines();
   ConsoleRun second(tp);
-  second.startup.Initialise("", nullptr);
+  second.startup.Initialise("", nullptr, nullptr);
   EXPECT_EQ(*ReadLines(tp.File("debugOLD.txt")), firstLog);
   EXPECT_EQ(tp.op.Questions().size(), 3u);  // no questions the second time
 }
@@ -102,7 +104,7 @@ TEST(Startup, CommandLineSwitches) {
     ConsoleRun run(tp);
     std::string line = c.line;
     if (line == "/INI other.ini") line = "/INI " + tp.File("other.ini").string();
-    run.startup.Initialise(line, nullptr);
+    run.startup.Initialise(line, nullptr, nullptr);
     EXPECT_EQ(run.state.normalRun, c.normalRun) << c.line;
     const bool usesOther = run.state.settingsFile == tp.File("other.ini").string();
     if (std::string(c.line) == "/INI other.ini") {
@@ -125,7 +127,7 @@ TEST(Startup, InterfaceDefaultsAndHostFiles) {
   tp.Write("zantrel.ini", "debuglevel = 0");
   for (const char* f : {"fixture.txt", "Header.txt", "Blade.csv", "KORMET.RTF"}) tp.Write(f, "x");
   ConsoleRun run(tp);
-  run.startup.Initialise("", nullptr);
+  run.startup.Initialise("", nullptr, nullptr);
   EXPECT_EQ(run.state.interfaceMode, "CMM1");
   EXPECT_FALSE(run.state.singleZone);
   EXPECT_TRUE(std::filesystem::exists(tp.File("fixtureOLD.txt")));
@@ -139,7 +141,7 @@ TEST(Startup, TestModeKeepsHostReports) {
   tp.Write("KORMET.RTF", "x");
   tp.Write("Header.txt", "x");
   ConsoleRun run(tp);
-  run.startup.Initialise("", nullptr);
+  run.startup.Initialise("", nullptr, nullptr);
   EXPECT_TRUE(std::filesystem::exists(tp.File("KORMET.RTF")));
   EXPECT_TRUE(std::filesystem::exists(tp.File("HeaderOLD.txt")));
 }
@@ -151,12 +153,12 @@ TEST(Startup, ProductNameAndLanguage) {
   tp.store.Set("Interface", "ProductName", "  ");
   ConsoleRun run(tp);
   RecordingSplash splash;
-  run.startup.Initialise("", &splash);
+  run.startup.Initialise("", &splash, nullptr);
   EXPECT_EQ(run.state.productName, "Zantrel");
   EXPECT_EQ(run.state.language, 2);
   EXPECT_EQ(splash.statuses.front(), "Initialisation Zantrel...");
   EXPECT_EQ(run.state.hostVersion, "ESSAI");
-  run.startup.Load(&splash);
+  run.startup.Load(&splash, nullptr);
   EXPECT_TRUE(splash.closed);
 }
 
