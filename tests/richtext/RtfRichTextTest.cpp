@@ -162,7 +162,7 @@ TEST_P(WordProcessorFixtures, GiveTheTextOfTheDocument) {
 }
 
 INSTANTIATE_TEST_SUITE_P(LibreOfficeWriter, WordProcessorFixtures,
-                         ::testing::Values("inspection-note", "ncr-0815", "host-report"),
+                         ::testing::Values("shift-note", "ncr-0815", "host-report"),
                          [](const auto& info) {
                            std::string name = info.param;
                            for (auto& c : name)
