@@ -54,7 +54,13 @@ std::shared_ptr<Application> BindKormet(const BindOptions& options) {
     throw HostError(HostError::Kind::NotFound,
                     "No program is registered for " + options.className + ".");
   qint64 pid = 0;
-  if (!QProcess::startDetached(ipc::Q(*executable), {}, QString(), &pid))
+  // The host outlives its starter and must not hold the starter's terminal or pipes.
+  QProcess process;
+  process.setProgram(ipc::Q(*executable));
+  process.setStandardInputFile(QProcess::nullDevice());
+  process.setStandardOutputFile(QProcess::nullDevice());
+  process.setStandardErrorFile(QProcess::nullDevice());
+  if (!process.startDetached(&pid))
     throw HostError(HostError::Kind::NotFound,
                     "The host " + *executable + " could not be started.");
 

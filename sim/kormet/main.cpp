@@ -98,6 +98,7 @@ int main(int argc, char** argv) {
   FileWindowRegistry windows;
   QtShell shell;
   HostService service(std::move(config), &windows, shell);
+  service.Model().Log("Process " + std::to_string(QCoreApplication::applicationPid()));
   for (const auto& line : errors) service.Model().Log("Configuration line not understood: " + line);
   std::string error;
   if (!service.Listen(error)) {
