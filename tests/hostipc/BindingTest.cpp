@@ -2,6 +2,7 @@
 // the caller's thread, cancel, a host that dies or hangs during a call, two clients at once.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <thread>
 
 #include "platform/qt/FileWindowRegistry.h"
@@ -178,6 +179,22 @@ TEST(Binding, TwoClientsShareTheHostDuringARun) {
   devtabSource->Detach(&devtabEvents);
   ASSERT_FALSE(devtabEvents.events.empty());
   EXPECT_EQ(devtabEvents.events.back(), "End two.prg 1");
+}
+
+TEST(Binding, EventsArriveWhileTheEventLoopRuns) {
+  SimHost sim;
+  sim.Write("e.prg", "COMMENT x\n");
+  auto console = sim.Bind();
+  auto other = sim.Bind();
+  Recorder recorder;
+  auto events = console->ApplicationEvents();
+  events->Attach(&recorder);
+  other->PartPrograms()->Open((sim.Home() / "e.prg").string(), "CMM1");
+  // A wait that lets Qt's events run, as the console's waits do.
+  for (int i = 0; i < 200 && recorder.events.empty(); ++i)
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  events->Detach(&recorder);
+  EXPECT_EQ(recorder.events, std::vector<std::string>{"Open e.prg"});
 }
 
 TEST(Binding, AHostThatDiesDuringARunFailsTheCallAndEveryLaterOne) {
