@@ -20,8 +20,9 @@ QApplication& App() {
   static int argc = 1;
   static char name[] = "windowtest";
   static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
-  return app;
+  // Never destroyed: a QApplication torn down after main has returned crashes.
+  static QApplication* app = new QApplication(argc, argv);
+  return *app;
 }
 
 bool ProcessUntil(const std::function<bool()>& condition) {
