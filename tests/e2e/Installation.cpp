@@ -45,6 +45,11 @@ Result Installation::RunConsole(const std::vector<std::string>& answers,
   env.insert("ZANTREL_USER_STORE", QString::fromStdString(File("user-store.ini").string()));
   env.insert("ZANTREL_EXIT_AFTER_START", "1");
   env.insert("QT_QPA_PLATFORM", "offscreen");
+  for (const auto& entry : environment) {
+    const size_t eq = entry.find('=');
+    env.insert(QString::fromStdString(entry.substr(0, eq)),
+               QString::fromStdString(entry.substr(eq + 1)));
+  }
   QProcess process;
   process.setProcessEnvironment(env);
   process.setWorkingDirectory(QString::fromStdString(folder_.string()));

@@ -27,6 +27,8 @@ class Installation {
   Result RunConsole(const std::vector<std::string>& answers,
                     const std::vector<std::string>& args = {}, int timeoutMs = 30000);
   std::vector<std::string> Transcript() const;
+  // Environment entries added to every run ("NAME=value").
+  std::vector<std::string> environment;
 
  private:
   std::filesystem::path folder_;
