@@ -29,6 +29,19 @@ std::shared_ptr<Application> Join(const QString& server, const BindOptions& opti
   return ipc::MakeApplication(std::move(connection));
 }
 
+// Join, where a host that ends while greeting (one that is going down) counts as no host.
+std::shared_ptr<Application> JoinLiving(const QString& server, const BindOptions& options,
+                                        bool& dying) {
+  dying = false;
+  try {
+    return Join(server, options);
+  } catch (const HostError& e) {
+    if (e.kind() != HostError::Kind::Gone) throw;
+    dying = true;
+    return nullptr;
+  }
+}
+
 }  // namespace
 
 std::optional<std::string> RegisteredHostExecutable(const BindOptions& options) {
@@ -47,7 +60,13 @@ std::shared_ptr<Application> BindKormet(const BindOptions& options) {
     throw HostError(HostError::Kind::Refused,
                     "Binding the host to a file is not supported: " + options.path);
   const QString server = ipc::ServerName(options.className);
-  if (auto application = Join(server, options)) return application;
+  bool dying = false;
+  if (auto application = JoinLiving(server, options, dying)) return application;
+  // A host on its way out still holds the name for a moment; a new one could not take it.
+  for (int i = 0; dying && i < 100; ++i) {
+    QThread::msleep(20);
+    if (auto application = JoinLiving(server, options, dying)) return application;
+  }
 
   const auto executable = RegisteredHostExecutable(options);
   if (!executable)

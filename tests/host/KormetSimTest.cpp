@@ -281,7 +281,10 @@ TEST(KormetSim, AHostThatDiesFailsTheRunAndTheNextRunStartsAnother) {
   EXPECT_EQ(
       c.tp.op.Messages()[0].rfind("Error occurred during 2023.1 program " + crash + " failed.", 0),
       0u);
-  EXPECT_TRUE(c.kormet->RunKormetProg(routine, false, nullptr));
+  const bool second = c.kormet->RunKormetProg(routine, false, nullptr);
+  std::string log;
+  for (const auto& line : c.tp.LogLines()) log += line + "\n";
+  EXPECT_TRUE(second) << log;
   EXPECT_EQ(c.sim.LogCount("Process "), 2);
 }
 
